@@ -1,0 +1,24 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing first.
+PRESET ?= default
+BUILD := build/$(PRESET)
+
+.PHONY: run test build deps soak bench clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+run: build
+	$(BUILD)/bin/brellon
+
+test: deps
+	@$(MAKE) --no-print-directory build PRESET=default
+	ctest --preset default -j2
+	@$(MAKE) --no-print-directory build PRESET=asan
+	ctest --preset asan -j2
+
+clean:
+	rm -rf build
