@@ -12,6 +12,9 @@ ui::Image cell(int w, int h, ui::Color ground) {
     const ui::Color keys[] = {0x0000FF, 0x00FF00, 0x0000CE, 0x009400};
     for (int i = 0; i < 4; ++i) img.fill_rect({4 + 6 * i, 4, 8 + 6 * i, 8}, keys[i], keys[i]);
     img.set_pixel(0, 0, 0x0000FE);
+    // The first and last columns tell a picture from its mirror and show which one lies on top.
+    img.fill_rect({0, 20, 1, h}, 0x404040, 0x404040);
+    img.fill_rect({w - 1, 20, w, h}, 0x808080, 0x808080);
     return img;
 }
 

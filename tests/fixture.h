@@ -12,8 +12,10 @@
 
 namespace test {
 
-// Test drawings: every cell is filled with a ground colour of its own, with the four key colours
-// in known places (see fixture.cpp) and a one-unit-off key colour beside them.
+// Test drawings: every cell is filled with a ground colour of its own (ring cell 0: black), with
+// the four key colours hair, outfit, hair shade, outfit shade in 4 x 4 squares at x = 4, 10, 16,
+// 22 and y = 4; a pixel one unit off the hair colour at (0, 0); from y = 20 down, the first
+// column #404040 and the last #808080.
 app::Pictures test_pictures();
 
 // The whole game behind the driver's protocol. run() takes one or more lines and returns the

@@ -198,7 +198,4 @@ private:
     void replace_key_colours(ui::Image& p, int s, int n) const;
 };
 
-// Each channel reduced by 30, floored at 0.
-ui::Color darken(ui::Color c);
-
 }  // namespace bout

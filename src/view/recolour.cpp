@@ -1,12 +1,32 @@
 // One generic boxer drawn in four key colours, recoloured into each boxer's own colours.
+#include "view/recolour.h"
+
 #include "bout/bout_screen.h"
 
-namespace bout {
+namespace view {
 
 ui::Color darken(ui::Color c) {
     const auto down = [](unsigned v) { return v > 30 ? v - 30 : 0u; };
     return ui::rgb(down(ui::red_of(c)), down(ui::green_of(c)), down(ui::blue_of(c)));
 }
+
+void replace_key_colours(ui::Image& p, const std::int32_t key[4], const std::int32_t to[4],
+                         int n) {
+    auto& px = p.edit_pixels();
+    for (int i = 0; i < n; ++i) {
+        const auto from = static_cast<ui::Color>(key[i]);
+        const auto into = static_cast<ui::Color>(to[i]);
+        for (ui::Color& c : px) {
+            if (c == from) c = into;
+        }
+    }
+}
+
+}  // namespace view
+
+namespace bout {
+
+using view::darken;
 
 void BoutScreen::sample_colours() {
     for (int i = 0; i < 4; ++i) {
@@ -22,16 +42,8 @@ void BoutScreen::sample_colours() {
     }
 }
 
-// Layer by layer: a pixel that one layer set can be replaced again by a later one.
 void BoutScreen::replace_key_colours(ui::Image& p, int s, int n) const {
-    auto& px = p.edit_pixels();
-    for (int i = 0; i < n; ++i) {
-        const auto from = static_cast<ui::Color>(key_col[i]);
-        const auto to = static_cast<ui::Color>(chr_col[s][i]);
-        for (ui::Color& c : px) {
-            if (c == from) c = to;
-        }
-    }
+    view::replace_key_colours(p, key_col, chr_col[s], n);
 }
 
 void BoutScreen::build_ring_sprites() {
