@@ -149,6 +149,9 @@ TEST(Focus, TabOrderSkipsWhatCannotTakeTheFocusAndKeysActOnIt) {
     second.show();
     EXPECT_EQ(second.focus(), &u);
     EXPECT_EQ(k.log, (std::vector<std::string>{"A", "A"}));
+    // Disabling the focused control hands the focus on.
+    u.set_enabled(false);
+    EXPECT_EQ(second.focus(), &a);
 }
 
 TEST(Form, ClosingTheMainFormEndsTheRunAndStopsTheTimers) {

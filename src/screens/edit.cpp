@@ -136,7 +136,9 @@ void EditScreen::Img_chr_0Click() {
     view::draw_portrait(Iml_chr, 1, Img_ura_chr, Img_chr_0);
 }
 
-void EditScreen::Btn_resetClick() { edit_reset(); }
+void EditScreen::Btn_resetClick() {
+    edit_reset();
+}
 
 void EditScreen::Btn_enterClick() {
     // Unspent points are dropped.
@@ -144,6 +146,8 @@ void EditScreen::Btn_enterClick() {
     game().switch_screen(*this, game().story());
 }
 
-void EditScreen::Btn_returnClick() { game().switch_screen(*this, game().title()); }
+void EditScreen::Btn_returnClick() {
+    game().switch_screen(*this, game().title());
+}
 
 }  // namespace screens

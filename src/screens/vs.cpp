@@ -110,8 +110,8 @@ VsScreen::VsScreen(app::Game& game)
     Spb_cp.on_click = [this] { Spb_cpClick(); };
     Btn_enter.on_click = [this] { Btn_enterClick(); };
     Btn_return.on_click = [this] { Btn_returnClick(); };
-    set_tab_order({&Btn_enter, &Button2, &Button3, &Button4, &Button5, &Button6, &Button7,
-                   &Btn_return});
+    set_tab_order(
+        {&Btn_enter, &Button2, &Button3, &Button4, &Button5, &Button6, &Button7, &Btn_return});
 
     Label19.set_caption("Brellon");
     Label19.set_font({12, true});
@@ -161,9 +161,13 @@ void VsScreen::vs_reset() {
     vs_refresh();
 }
 
-void VsScreen::Spb_plrClick() { sel_side = 0; }
+void VsScreen::Spb_plrClick() {
+    sel_side = 0;
+}
 
-void VsScreen::Spb_cpClick() { sel_side = 1; }
+void VsScreen::Spb_cpClick() {
+    sel_side = 1;
+}
 
 void VsScreen::roster_buttonClick(const ui::Button& sender) {
     pick[sel_side] = sender.tag;
@@ -219,6 +223,8 @@ void VsScreen::Btn_enterClick() {
     game().switch_screen(*this, game().bout());
 }
 
-void VsScreen::Btn_returnClick() { game().switch_screen(*this, game().title()); }
+void VsScreen::Btn_returnClick() {
+    game().switch_screen(*this, game().title());
+}
 
 }  // namespace screens

@@ -36,6 +36,7 @@ void Control::set_bounds(int left, int top, int width, int height) {
 void Control::set_visible(bool v) {
     if (v == visible_) return;
     visible_ = v;
+    if (!v) form_.focus_moves_from(*this);
     changed();
 }
 
@@ -49,6 +50,7 @@ bool Control::showing() const {
 void Control::set_enabled(bool v) {
     if (v == enabled_) return;
     enabled_ = v;
+    if (!v) form_.focus_moves_from(*this);
     changed();
 }
 

@@ -128,6 +128,12 @@ void Form::set_focus(Control* c) {
     changed();
 }
 
+void Form::focus_moves_from(const Control& c) {
+    if (focus_ != &c) return;
+    focus_next(false);
+    if (focus_ == &c) focus_ = nullptr;
+}
+
 void Form::focus_next(bool backwards) {
     if (tab_order_.empty()) return;
     const auto n = static_cast<int>(tab_order_.size());

@@ -78,6 +78,8 @@ public:
     Control* focus() const { return focus_; }
     void set_focus(Control* c);
     void focus_next(bool backwards);
+    // A focused control that is disabled or hidden hands the focus on, as on the desktop.
+    void focus_moves_from(const Control& c);
 
     void field(const std::string& name, std::int32_t* p, int count = 1) {
         fields_[name] = Field{p, nullptr, count};
