@@ -40,19 +40,37 @@ void Image::fill_rect(Rect r, Color pen, Color brush) {
 
 void Image::copy_rect(Rect dest, const Image& src, Rect source) {
     const bool mirror = dest.left > dest.right;
-    const int dl = mirror ? dest.right : dest.left;
-    const int w = std::min(mirror ? dest.left - dest.right : dest.right - dest.left,
-                           source.right - source.left);
-    const int h = std::min(dest.bottom - dest.top, source.bottom - source.top);
+    int dl = mirror ? dest.right : dest.left;
+    int w = std::min(mirror ? dest.left - dest.right : dest.right - dest.left,
+                     source.right - source.left);
+    int h = std::min(dest.bottom - dest.top, source.bottom - source.top);
+    int dt = dest.top, st = source.top, sl = source.left;
+    // Clip rows against both pictures, then columns; a mirrored copy reads its row backwards.
+    if (dt < 0) h += dt, st -= dt, dt = 0;
+    if (st < 0) h += st, dt -= st, st = 0;
+    h = std::min({h, height_ - dt, src.height_ - st});
+    int x0 = 0, x1 = w;  // destination columns dl + x for x in [x0, x1)
+    x0 = std::max(x0, -dl);
+    x1 = std::min(x1, width_ - dl);
+    if (mirror) {
+        // source column = sl + (w - 1 - x): inside when 0 <= it < src.width_
+        x0 = std::max(x0, sl + w - src.width_);
+        x1 = std::min(x1, sl + w);
+    } else {
+        x0 = std::max(x0, -sl);
+        x1 = std::min(x1, src.width_ - sl);
+    }
+    if (h <= 0 || x0 >= x1) {
+        ++generation_;
+        return;
+    }
     for (int y = 0; y < h; ++y) {
-        const int dy = dest.top + y, sy = source.top + y;
-        if (dy < 0 || dy >= height_ || sy < 0 || sy >= src.height_) continue;
-        for (int x = 0; x < w; ++x) {
-            const int dx = dl + x;
-            const int sx = mirror ? source.left + (w - 1 - x) : source.left + x;
-            if (dx < 0 || dx >= width_ || sx < 0 || sx >= src.width_) continue;
-            pixels_[static_cast<std::size_t>(dy) * width_ + dx] =
-                src.pixels_[static_cast<std::size_t>(sy) * src.width_ + sx];
+        Color* out = pixels_.data() + static_cast<std::size_t>(dt + y) * width_ + dl;
+        const Color* in = src.pixels_.data() + static_cast<std::size_t>(st + y) * src.width_ + sl;
+        if (mirror) {
+            for (int x = x0; x < x1; ++x) out[x] = in[w - 1 - x];
+        } else {
+            std::copy(in + x0, in + x1, out + x0);
         }
     }
     ++generation_;
