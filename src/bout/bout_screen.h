@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -196,6 +197,19 @@ private:
     int random(int n);
     void restart_cue(ui::MediaPlayer& p);
     void replace_key_colours(ui::Image& p, int s, int n) const;
+
+    // Pictures are pure functions of a few values: drawn once, then handed out again. Copies of
+    // a picture share their pixels, so a repeat costs nothing.
+    struct Drawn {
+        ui::Image work, shown;
+    };
+    std::int32_t drawn_for_[2] = {-1, -1};  // the pair of boxers the two maps below are for
+    std::map<int, Drawn> technique_drawn_;  // by attacker and cell
+    std::map<int, Drawn> ring_drawn_;       // by gap, swap and the boxer left out
+    struct Sprites {
+        ui::Image right, left, work;
+    };
+    std::map<int, Sprites> sprites_drawn_;  // by portrait index: her colours never change
 };
 
 }  // namespace bout

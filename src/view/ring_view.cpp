@@ -10,6 +10,13 @@ void BoutScreen::draw_portraits() {
 }
 
 void BoutScreen::draw_ring_view() {
+    const int left_out = Tmr_finish.enabled() ? 1 - atk : 2;
+    const int key = (gap * 2 + swap) * 3 + left_out;
+    if (auto found = ring_drawn_.find(key); found != ring_drawn_.end()) {
+        Img_ura_r.draw() = found->second.work;
+        Img_ring.draw() = found->second.shown;
+        return;
+    }
     ui::Image& buf = Img_ura_r.draw();
     buf.fill_rect({0, 0, buf.width(), buf.height()}, Img_ura_r.pen, Img_ura_r.brush);
     // Close range overlaps the sprites by five pixels; long range leaves fifteen between them.
@@ -21,11 +28,12 @@ void BoutScreen::draw_ring_view() {
     const int cell[2] = {side0_left ? 0 : 1, side0_left ? 3 : 2};
     for (int k = 0; k < 2; ++k) {
         // Once the bout is decided the boxer who went down is left out.
-        if (Tmr_finish.enabled() && k == 1 - atk) continue;
+        if (k == left_out) continue;
         Iml_copy_r.draw(buf, x[k], 46, cell[k]);
     }
     const ui::Rect all{0, 0, buf.width(), buf.height()};
     Img_ring.draw().copy_rect(all, buf, all);
+    ring_drawn_.emplace(key, Drawn{buf, Img_ring.canvas()});
 }
 
 }  // namespace bout
