@@ -55,8 +55,10 @@ const char* bool_text(bool b) { return b ? "1" : "0"; }
 
 }  // namespace
 
-Driver::Driver(const app::Pictures& pictures, std::uint64_t seed, std::ostream& out)
-    : out_(out), audio_(clock_), random_(seed), app_(clock_, audio_, random_) {
+Driver::Driver(const app::Pictures& pictures, std::uint64_t seed, std::ostream& out,
+               ui::AudioDevice* audio)
+    : out_(out), recording_(clock_), random_(seed),
+      app_(clock_, audio ? *audio : recording_, random_) {
     app_.report = [](const std::string& message) {
         std::cerr << "brellon: " << (message.empty() ? "error" : message) << "\n";
     };
@@ -145,7 +147,7 @@ void Driver::command(const std::string& raw) {
         if (!p) return error("no player " + words[1]);
         app_.run([p] { p->reach_end(); });
     } else if (cmd == "sounds" && words.size() == 1) {
-        for (const auto& l : audio_.take()) answer(l);
+        for (const auto& l : recording_.take()) answer(l);
         answer("end");
     } else if (cmd == "key" && words.size() == 2) {
         static const std::pair<const char*, ui::Key> keys[] = {

@@ -19,7 +19,10 @@ namespace drive {
 // most one answer a line out (the sound log answers with several).
 class Driver {
 public:
-    Driver(const app::Pictures& pictures, std::uint64_t seed, std::ostream& out);
+    // Sounds go to `audio` when one is given (a real device: files are opened, nothing is
+    // logged), else to a recording device that logs every operation for `sounds`.
+    Driver(const app::Pictures& pictures, std::uint64_t seed, std::ostream& out,
+           ui::AudioDevice* audio = nullptr);
     ~Driver();
 
     // Runs one line; blank lines and comments do nothing.
@@ -40,7 +43,7 @@ private:
 
     std::ostream& out_;
     ui::VirtualClock clock_;
-    ui::RecordingAudio audio_;
+    ui::RecordingAudio recording_;
     ui::Random random_;
     ui::Application app_;
     std::unique_ptr<app::Game> game_;

@@ -1,6 +1,9 @@
-// brellon-drive [--seed N] [SCRIPT]: plays the game headless, one command a line.
+// brellon-drive [--seed N] [--audio sdl] [SCRIPT]: plays the game headless, one command a line.
+// With --audio sdl the sound files are really opened and played (SDL_AUDIODRIVER picks the
+// device), so missing or broken ones are reported as in the game; `sounds` then logs nothing.
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <iostream>
 #include <string>
 
@@ -10,14 +13,18 @@
 int main(int argc, char** argv) {
     std::uint64_t seed = 1;
     const char* script = nullptr;
+    bool real_audio = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--seed" && i + 1 < argc) {
             seed = std::strtoull(argv[++i], nullptr, 10);
+        } else if (a == "--audio" && i + 1 < argc && std::string(argv[i + 1]) == "sdl") {
+            real_audio = true;
+            ++i;
         } else if (!script && a.rfind("--", 0) != 0) {
             script = argv[i];
         } else {
-            std::cerr << "usage: brellon-drive [--seed N] [SCRIPT]\n";
+            std::cerr << "usage: brellon-drive [--seed N] [--audio sdl] [SCRIPT]\n";
             return 2;
         }
     }
@@ -36,7 +43,9 @@ int main(int argc, char** argv) {
         std::cerr << "brellon-drive: " << pics.error << "\n";
         return 1;
     }
-    drive::Driver driver(pics.pictures, seed, std::cout);
+    std::unique_ptr<ui::AudioDevice> audio;
+    if (real_audio) audio = platform::make_sdl_audio();
+    drive::Driver driver(pics.pictures, seed, std::cout, audio.get());
     std::string line;
     while (std::getline(in, line)) {
         driver.command(line);
