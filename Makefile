@@ -20,5 +20,9 @@ test: deps
 	@$(MAKE) --no-print-directory build PRESET=asan
 	ctest --preset asan -j2
 
+# A long monkey run: a million seeded random actions, every invariant checked after each one.
+soak: build
+	$(BUILD)/bin/brellon-monkey --actions 1000000
+
 clean:
 	rm -rf build

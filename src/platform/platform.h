@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/game.h"
 #include "ui/application.h"
 #include "ui/clock.h"
 #include "ui/form.h"
@@ -50,6 +52,18 @@ struct WindowResult {
     bool ok = true;
     std::string error;
 };
-WindowResult run_window(ui::Application& app);
+// What the benchmarks watch: each frame as it has been presented.
+struct WindowHooks {
+    std::function<void()> after_present;
+};
+WindowResult run_window(ui::Application& app, const WindowHooks& hooks = {});
+
+// The whole program: start-up, the window's loop until the title closes, the exit status.
+// `started` runs once the game exists, before the first frame.
+struct RunOptions {
+    WindowHooks hooks;
+    std::function<void(ui::Application&, app::Game&)> started;
+};
+int run_game(const RunOptions& options = {});
 
 }  // namespace platform

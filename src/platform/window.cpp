@@ -26,8 +26,10 @@ const char* title_of(const ui::Form& f) {
 
 class Window {
 public:
-    Window(ui::Application& app, SDL_Window* window, SDL_Renderer* renderer, Place place)
-        : app_(app), window_(window), renderer_(renderer), painter_(renderer), synced_(place) {}
+    Window(ui::Application& app, SDL_Window* window, SDL_Renderer* renderer, Place place,
+           const WindowHooks& hooks)
+        : app_(app), window_(window), renderer_(renderer), painter_(renderer), hooks_(hooks),
+          synced_(place) {}
 
     void run();
 
@@ -52,6 +54,7 @@ private:
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     FormRenderer painter_;
+    const WindowHooks& hooks_;
     // Where window and form last agreed to be: a form that moves away from it moves the window.
     Place synced_;
     const ui::Form* form_ = nullptr;
@@ -104,6 +107,7 @@ void Window::paint() {
         SDL_RenderClear(renderer_);
     }
     SDL_RenderPresent(renderer_);
+    if (hooks_.after_present) hooks_.after_present();
     if (!reported_ && !painter_.error().empty()) {
         reported_ = true;
         app_.report_once("platform:draw",
@@ -265,7 +269,7 @@ void Window::key_down(const SDL_KeyboardEvent& ev) {
 
 }  // namespace
 
-WindowResult run_window(ui::Application& app) {
+WindowResult run_window(ui::Application& app, const WindowHooks& hooks) {
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         return {false, std::string("cannot open a window: ") + SDL_GetError()};
     }
@@ -304,7 +308,7 @@ WindowResult run_window(ui::Application& app) {
     }
     SDL_StopTextInput();
     {
-        Window w(app, window, renderer, place);
+        Window w(app, window, renderer, place, hooks);
         w.run();
     }
     SDL_DestroyRenderer(renderer);

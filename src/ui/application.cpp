@@ -165,6 +165,7 @@ void Application::fire_due() {
     while (!ended_) {
         Timer* t = timers_.next_at_or_before(now);
         if (!t) break;
+        if (on_late) on_late(*t, clock_.now() - t->due_time());
         fire(*t);
     }
 }

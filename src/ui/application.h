@@ -63,6 +63,8 @@ public:
     void advance(VirtualClock& clock, std::int64_t until);
     // Fires each timer that is due by now once (real clock).
     void fire_due();
+    // Told how late each timer fires on the real clock, for the benchmarks.
+    std::function<void(const Timer&, std::int64_t late_ms)> on_late;
 
     // Bumped by every visible change, so the window redraws only after one.
     std::uint64_t change_count() const { return change_count_; }
