@@ -20,6 +20,11 @@ test: deps
 	@$(MAKE) --no-print-directory build PRESET=asan
 	ctest --preset asan -j2
 
+# Every performance figure against its baseline, on the release build (with debug info).
+bench: deps
+	@$(MAKE) --no-print-directory build PRESET=default
+	bench/run.sh build/default
+
 # A long monkey run: a million seeded random actions, every invariant checked after each one.
 soak: build
 	$(BUILD)/bin/brellon-monkey --actions 1000000
