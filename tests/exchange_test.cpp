@@ -6,14 +6,7 @@
 
 namespace {
 
-// A NORMAL VS bout between roster boxers p and c, run up to the bout start.
-std::unique_ptr<test::Game> bout(int p, int c) {
-    auto g = std::make_unique<test::Game>();
-    g->run("click Form3.Btn_vs\nclick Form2.Button" + std::to_string(2 + p) +
-           "\nclick Form2.Spb_cp\nclick Form2.Button" + std::to_string(2 + c) +
-           "\nclick Form2.Btn_enter\nwait 2000\nsounds\n");
-    return g;
-}
+using test::started_bout;
 
 // The player is roster boxer 5 (IN 9, OT 6); the CP, roster boxer 0 (100 hit points, AG 2), idles
 // on the draws 99 99.
@@ -35,7 +28,7 @@ TEST(PlayerPunch, EachKindLandsWithItsButtonDamageAndMessage) {
         {"ボディ", true, "99 99 99 0 70 50 99", "◇", 130, "right", "left", 91},
     };
     for (const Case& c : cases) {
-        auto g = bout(5, 0);
+        auto g = started_bout(5, 0);
         if (c.close) g->run("set Form1.pos[0] 3\nset Form1.gap 0\n");
         g->run(std::string("rng ") + c.draws + "\nwait 3000\n");
         EXPECT_EQ(g->get("Form1.Lbl_tgt_1.caption"), c.caption) << c.word;
@@ -79,7 +72,7 @@ TEST(CpPunch, EachKindLandsWhenTheGuardWindowRunsOut) {
         {"ボディ", true, "99 0 40 99 99 99", 130, 91},
     };
     for (const Case& c : cases) {
-        auto g = bout(0, 5);
+        auto g = started_bout(0, 5);
         if (c.close) g->run("set Form1.pos[0] 3\nset Form1.gap 0\n");
         g->run(std::string("rng ") + c.draws + "\nwait 3000\n");
         EXPECT_EQ(g->get("Form1.Lbl_tgt_0.caption"), "○") << c.word;
@@ -98,7 +91,7 @@ TEST(CpPunch, EachKindLandsWhenTheGuardWindowRunsOut) {
 }
 
 TEST(Guard, ALeftClickBlocksTheCpPunch) {
-    auto g = bout(0, 5);
+    auto g = started_bout(0, 5);
     g->run("rng 99 0 0 99 99 99\nwait 3500\nclick Form1.Lbl_tgt_0\n");
     EXPECT_EQ(g->run("sounds\n"), "5500 Mpr_gad rewind\n5500 Mpr_gad play\nend\n");
     g->run("wait 2000\n");
@@ -111,7 +104,7 @@ TEST(Guard, ALeftClickBlocksTheCpPunch) {
 
 TEST(PlayerPunch, AMissedTargetVanishesWhenItsWindowRunsOut) {
     // A straight ("◇") clicked with the left button; the CP's DF 10 leaves 900 ms.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 99 99 99 0 70 99\nwait 3000\nclick Form1.Lbl_tgt_1\nwait 899\n");
     EXPECT_EQ(g->get("Form1.Lbl_tgt_1.visible"), "1");
     g->run("wait 1\n");
@@ -122,14 +115,14 @@ TEST(PlayerPunch, AMissedTargetVanishesWhenItsWindowRunsOut) {
 
 TEST(Press, PushesBothBoxersUnlessTheCpIsAtTheEnd) {
     // A straight press ("◆") at long range drives the CP back one cell; the player follows.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 99 99 99 0 70 0\nwait 3000\n");
     EXPECT_EQ(g->get("Form1.Lbl_tgt_1.caption"), "◆");
     g->run("click Form1.Lbl_tgt_1 right\n");
     EXPECT_EQ(g->get("Form1.pos[0]") + g->get("Form1.pos[1]") + g->get("Form1.gap"), "351");
     EXPECT_EQ(g->get("Form1.Pnl_pos_3.color") + g->get("Form1.Pnl_pos_5.color"), "#0000FF#FF0000");
     // A hook press ("●") with the CP on the end cell: nobody moves, the full damage is done.
-    auto h = bout(5, 0);
+    auto h = started_bout(5, 0);
     h->run("set Form1.pos[0] 5\nset Form1.pos[1] 6\nset Form1.gap 0\n");
     h->run("rng 99 99 99 0 0 0 0 99\nwait 3000\n");
     EXPECT_EQ(h->get("Form1.Lbl_tgt_1.caption"), "●");
@@ -143,7 +136,7 @@ TEST(Press, PushesBothBoxersUnlessTheCpIsAtTheEnd) {
 
 TEST(Rush, ThePlayersRushRunsFivePunchesAfterTheStar) {
     // The CP stands cornered on cell 6: the player's hook is offered as a rush start.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("set Form1.pos[0] 5\nset Form1.pos[1] 6\nset Form1.gap 0\n");
     g->run("rng 99 99 99 0 0 0 99 0\nwait 3000\n");
     ASSERT_EQ(g->get("Form1.Lbl_tgt_1.caption"), "☆");
@@ -190,7 +183,7 @@ TEST(Rush, ThePlayersRushRunsFivePunchesAfterTheStar) {
 }
 
 TEST(Rush, AMissedTargetEndsThePlayersRush) {
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("set Form1.pos[0] 5\nset Form1.pos[1] 6\nset Form1.gap 0\n");
     g->run("rng 99 99 99 0 0 0 99 0\nwait 3000\nclick Form1.Lbl_tgt_1\n");
     g->run("rng 99 0 0 0 99 0\nwait 800\nwait 674\n");
@@ -204,7 +197,7 @@ TEST(Rush, AMissedTargetEndsThePlayersRush) {
 
 TEST(Rush, OneGuardEndsTheCpsRush) {
     // The player is cornered on cell 0; the CP's hook comes as a rush start and lands.
-    auto g = bout(0, 5);
+    auto g = started_bout(0, 5);
     g->run("set Form1.pos[0] 0\nset Form1.pos[1] 1\nset Form1.gap 0\n");
     g->run("rng 99 0 0 99 0 99 99\nwait 3000\n");
     ASSERT_EQ(g->get("Form1.Lbl_tgt_0.caption"), "☆");
@@ -227,7 +220,7 @@ TEST(Rush, OneGuardEndsTheCpsRush) {
 }
 
 TEST(Rush, AGuardedStarLeavesTheRushStartPendingForTheNextLandedPunch) {
-    auto g = bout(0, 5);
+    auto g = started_bout(0, 5);
     g->run("set Form1.pos[0] 0\nset Form1.pos[1] 1\nset Form1.gap 0\n");
     g->run("rng 99 0 0 99 0 99 99\nwait 3000\nclick Form1.Lbl_tgt_0\n");
     EXPECT_EQ(g->get_int("Form1.cp_star"), 1);
@@ -241,7 +234,7 @@ TEST(Rush, AGuardedStarLeavesTheRushStartPendingForTheNextLandedPunch) {
 }
 
 TEST(Move, ThePlayerStepsInChangesSidesAndLetsAMarkRunOut) {
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 99 99 0 0\nwait 3000\n");
     ASSERT_EQ(g->get("Form1.Lbl_move_0_1.showing"), "1");
     g->run("click Form1.Lbl_move_0_1\n");
@@ -250,7 +243,7 @@ TEST(Move, ThePlayerStepsInChangesSidesAndLetsAMarkRunOut) {
     EXPECT_EQ(g->run("sounds\n"), "5000 Mpr_move_1 rewind\n5000 Mpr_move_1 play\nend\n");
 
     // Cornered on cell 0 with the CP on cell 1: the change of sides.
-    auto c = bout(5, 0);
+    auto c = started_bout(5, 0);
     c->run("set Form1.pos[0] 0\nset Form1.pos[1] 1\nset Form1.gap 0\nrng 99 99 0 60\nwait 3000\n");
     ASSERT_EQ(c->get("Form1.Lbl_move_0.caption"), "⇔");
     c->run("click Form1.Lbl_move_0\n");
@@ -260,7 +253,7 @@ TEST(Move, ThePlayerStepsInChangesSidesAndLetsAMarkRunOut) {
     EXPECT_EQ(c->get("Form1.Lbl_msg_0.caption"), "Amber Falcon、体勢を入れ替えた");
 
     // A blue mark left alone: gone after the window (1000 + 10 x FW 7), nothing moves.
-    auto r = bout(5, 0);
+    auto r = started_bout(5, 0);
     r->run("rng 99 99 0 0\nwait 3000\nwait 1069\n");
     EXPECT_EQ(r->get("Form1.Lbl_move_0_1.visible"), "1");
     r->run("wait 1\n");
@@ -272,7 +265,7 @@ TEST(Move, ThePlayerStepsInChangesSidesAndLetsAMarkRunOut) {
 
 TEST(Move, TheCpMovesUnlessCancelled) {
     // The CP (roster boxer 0, ldt 2, FW 5: 950 ms) steps in; the player idles.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 0 0 0 99 99\nwait 3000\n");
     ASSERT_EQ(g->get("Form1.Lbl_move_1_0.showing"), "1");
     g->run("wait 950\n");
@@ -280,12 +273,12 @@ TEST(Move, TheCpMovesUnlessCancelled) {
     EXPECT_EQ(g->get("Form1.Lbl_msg_0.caption"), "Tsugane Hiyoが接近した");
     EXPECT_EQ(g->run("sounds\n"), "5950 Mpr_move_2 rewind\n5950 Mpr_move_2 play\nend\n");
     // Cancelled by a click on the red mark: no move, no sound, the CP's cycle goes on.
-    auto c = bout(5, 0);
+    auto c = started_bout(5, 0);
     c->run("rng 0 0 0 99 99\nwait 3000\nclick Form1.Lbl_move_1_0\nwait 2000\n");
     EXPECT_EQ(c->get("Form1.pos[1]") + c->get("Form1.Tmr_target_0_on.enabled"), "41");
     EXPECT_EQ(c->run("sounds\n"), "end\n");
     // The CP cornered on cell 6 changes sides.
-    auto s = bout(5, 0);
+    auto s = started_bout(5, 0);
     s->run("set Form1.pos[0] 5\nset Form1.pos[1] 6\nset Form1.gap 0\nrng 0 60 99 99\nwait 3950\n");
     EXPECT_EQ(s->get("Form1.pos[1]") + s->get("Form1.swap"), "41");
 }
@@ -293,7 +286,7 @@ TEST(Move, TheCpMovesUnlessCancelled) {
 TEST(Move, AHeldBackCpAdvanceThatNoLongerFitsIsDropped) {
     // The CP's step-in is pending when the player steps in first: the CP's move waits while
     // `moved` is set, and when it may go at last the boxers already stand side by side.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 0 0 0 0 0\nwait 3000\nclick Form1.Lbl_move_0_1\nsounds\n");
     EXPECT_EQ(g->get("Form1.pos[0]") + g->get("Form1.pos[1]") + g->get("Form1.gap"), "340");
     g->run("wait 2999\n");  // 5950 and 6900 and 7850: held back
@@ -312,7 +305,7 @@ TEST(Move, AHeldBackCpAdvanceThatNoLongerFitsIsDropped) {
 
 TEST(Move, TheCpMovingVoidsThePlayersPendingMark) {
     // Both sides are offered a step-in; the CP's goes first (the player waits).
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("rng 0 0 0 0 0\nwait 3950\n");
     EXPECT_EQ(g->get("Form1.pos[1]") + g->get("Form1.Lbl_move_0_1.visible"), "30");
     EXPECT_EQ(g->get("Form1.Tmr_move_0_off.enabled"), "1");  // runs on until it fires
@@ -320,14 +313,14 @@ TEST(Move, TheCpMovingVoidsThePlayersPendingMark) {
 
 TEST(Shake, TheHitPanelJerksTenPixelsLeftAndBack) {
     // The CP's punch lands at 6100: the player's panel runs two ticks, no home tick.
-    auto g = bout(0, 5);
+    auto g = started_bout(0, 5);
     g->run("rng 99 0 0 99 99 99\nwait 4100\n");
     std::string lefts;
     for (int i = 0; i < 4; ++i) lefts += g->run("wait 100\nget Form1.Pnl_chr_0.left\n");
     EXPECT_EQ(lefts, "6\n16\n16\n16\n");
     EXPECT_EQ(g->get("Form1.Tmr_shake_0.enabled"), "0");
     // The player's punch lands at 5000: the CP's panel reads 480, 470, 480.
-    auto h = bout(5, 0);
+    auto h = started_bout(5, 0);
     h->run("rng 99 99 99 0 0 99\nwait 3000\nclick Form1.Lbl_tgt_1\n");
     lefts.clear();
     for (int i = 0; i < 4; ++i) lefts += h->run("wait 100\nget Form1.Pnl_chr_1.left\n");
@@ -336,7 +329,7 @@ TEST(Shake, TheHitPanelJerksTenPixelsLeftAndBack) {
 }
 
 TEST(KnockOut, TheVsBoutEndsFourAndEightSecondsAfterTheFinishingPunch) {
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("set Form1.hp[1] 1\nrng 99 99 99 0 0 99\nwait 3000\nclick Form1.Lbl_tgt_1\n");
     EXPECT_EQ(g->get("Form1.Tmr_finish.enabled") + g->get("Form1.Tmr_target_0_on.enabled") +
                   g->get("Form1.Tmr_target_1_on.enabled"),
@@ -392,7 +385,7 @@ TEST(KnockOut, ALostStoryBoutOffersRetryAndEnd) {
 }
 
 TEST(Music, RestartsOnEveryReportedEndUntilTheFirstFinishTick) {
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     g->run("wait 500\nend Mpr_bgm\n");
     EXPECT_EQ(g->run("sounds\n"),
               "2500 Mpr_bgm report\n2500 Mpr_bgm rewind\n2500 Mpr_bgm play\nend\n");

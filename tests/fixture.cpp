@@ -2,33 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "drawings.h"
+
 namespace test {
 
-namespace {
-
-ui::Image cell(int w, int h, ui::Color ground) {
-    ui::Image img(w, h, ground);
-    // Hair, outfit and their shades in four 4 x 4 squares from (4, 4); a near-hair pixel at (0, 0).
-    const ui::Color keys[] = {0x0000FF, 0x00FF00, 0x0000CE, 0x009400};
-    for (int i = 0; i < 4; ++i) img.fill_rect({4 + 6 * i, 4, 8 + 6 * i, 8}, keys[i], keys[i]);
-    img.set_pixel(0, 0, 0x0000FE);
-    // The first and last columns tell a picture from its mirror and show which one lies on top.
-    img.fill_rect({0, 20, 1, h}, 0x404040, 0x404040);
-    img.fill_rect({w - 1, 20, w, h}, 0x808080, 0x808080);
-    return img;
-}
-
-}  // namespace
-
-app::Pictures test_pictures() {
-    app::Pictures p;
-    p.title = ui::Image(640, 480, 0x101010);
-    p.ending = ui::Image(640, 480, 0x202040);
-    for (int i = 0; i < 8; ++i) p.chr[i] = cell(128, 176, ui::rgb(200, 200, 10 * i));
-    for (int i = 0; i < 4; ++i) p.waza[i] = cell(256, 192, ui::rgb(255, 255, 170 + i));
-    for (int i = 0; i < 4; ++i) p.ring[i] = cell(80, 145, i == 0 ? 0x000000 : 0xFF0000);
-    return p;
-}
+app::Pictures test_pictures() { return drive::test_drawings(); }
 
 Game::Game(std::uint64_t seed) : pictures_(test_pictures()), driver_(pictures_, seed, out_) {}
 
@@ -52,6 +30,21 @@ int Game::get_int(const std::string& path) {
 std::string Game::strip(std::string s) {
     while (!s.empty() && s.back() == '\n') s.pop_back();
     return s;
+}
+
+std::string vs_bout(int p, int c, int level) {
+    std::string s;
+    for (int i = level; i < 1; ++i) s += "arrow Form3.UpD_lv down\n";
+    for (int i = 1; i < level; ++i) s += "arrow Form3.UpD_lv up\n";
+    return s + "click Form3.Btn_vs\nclick Form2.Button" + std::to_string(2 + p) +
+           "\nclick Form2.Spb_cp\nclick Form2.Button" + std::to_string(2 + c) +
+           "\nclick Form2.Btn_enter\n";
+}
+
+std::unique_ptr<Game> started_bout(int p, int c, int level) {
+    auto g = std::make_unique<Game>();
+    g->run(vs_bout(p, c, level) + "wait 2000\nsounds\n");
+    return g;
 }
 
 }  // namespace test

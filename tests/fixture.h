@@ -3,6 +3,7 @@
 // A game on the virtual clock for tests: the driver in-process, with small test drawings in place
 // of the real art, so a test can tell every pixel it expects.
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,10 +13,8 @@
 
 namespace test {
 
-// Test drawings: every cell is filled with a ground colour of its own (ring cell 0: black), with
-// the four key colours hair, outfit, hair shade, outfit shade in 4 x 4 squares at x = 4, 10, 16,
-// 22 and y = 4; a pixel one unit off the hair colour at (0, 0); from y = 20 down, the first
-// column #404040 and the last #808080.
+// The driver's stand-in drawings (drive::test_drawings: the places of their key colours and
+// marker columns are written there).
 app::Pictures test_pictures();
 
 // The whole game behind the driver's protocol. run() takes one or more lines and returns the
@@ -35,5 +34,13 @@ private:
     std::ostringstream out_;
     drive::Driver driver_;
 };
+
+// The lines that pick roster boxers p (the player) and c (the CP) on the VS screen from the
+// title, at a difficulty (0 EASY, 1 NORMAL, 2 HARD), and press ENTER.
+std::string vs_bout(int p, int c, int level = 1);
+
+// A VS bout between roster boxers p and c run up to the bout start, 2000 ms after its set-up,
+// with the sound log emptied. Its cycles first tick 3000 ms later, the CP's first.
+std::unique_ptr<Game> started_bout(int p, int c, int level = 1);
 
 }  // namespace test

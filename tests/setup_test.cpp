@@ -6,18 +6,7 @@
 
 namespace {
 
-// A VS bout between roster boxers p (the player) and c (the CP) at a difficulty.
-std::string vs_bout(int p, int c, int level = 1) {
-    std::string s;
-    for (int i = level; i < 1; ++i) s += "arrow Form3.UpD_lv down\n";
-    for (int i = 1; i < level; ++i) s += "arrow Form3.UpD_lv up\n";
-    s += "click Form3.Btn_vs\n";
-    s += "click Form2.Button" + std::to_string(2 + p) + "\n";
-    s += "click Form2.Spb_cp\n";
-    s += "click Form2.Button" + std::to_string(2 + c) + "\n";
-    s += "click Form2.Btn_enter\n";
-    return s;
-}
+using test::vs_bout;
 
 TEST(StartUp, TheTitleAloneAt192And107ShowingNormal) {
     test::Game g;

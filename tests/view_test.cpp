@@ -6,13 +6,7 @@
 
 namespace {
 
-std::unique_ptr<test::Game> bout(int p, int c) {
-    auto g = std::make_unique<test::Game>();
-    g->run("click Form3.Btn_vs\nclick Form2.Button" + std::to_string(2 + p) +
-           "\nclick Form2.Spb_cp\nclick Form2.Button" + std::to_string(2 + c) +
-           "\nclick Form2.Btn_enter\nwait 2000\n");
-    return g;
-}
+using test::started_bout;
 
 TEST(Recolour, DarkenFloorsEachChannelAtZero) {
     const std::pair<ui::Color, ui::Color> cases[] = {
@@ -41,7 +35,7 @@ TEST(Recolour, LayersApplyInOrderAndOnlyToExactKeyColours) {
 }
 
 TEST(Recolour, ColoursOfBothSidesFromTheSheetAndFourOpaqueSprites) {
-    auto g = bout(4, 2);
+    auto g = started_bout(4, 2);
     EXPECT_EQ(g->get_int("Form1.key_col[2]"), 0x0000CE);
     EXPECT_EQ(g->get_int("Form1.chr_col[0][1]"), 0xECEDED);
     EXPECT_EQ(g->get_int("Form1.chr_col[0][3]"), 0xCECFCF);
@@ -79,7 +73,7 @@ TEST(TechniquePicture, TheCellOfThePunchInTheAttackersColoursMirroredForTheCp) {
         {0, 5, true, true, "99 0 40 99 99 99", 0xFFFFAC},       // the CP's body blow
     };
     for (const Case& c : cases) {
-        auto g = bout(c.p, c.c);
+        auto g = started_bout(c.p, c.c);
         if (c.close) g->run("set Form1.pos[0] 3\nset Form1.gap 0\n");
         g->run(std::string("rng ") + c.draws + "\nwait 3000\n");
         const bool left = g->get("Form1.Lbl_tgt_1.caption") == "○";
@@ -111,12 +105,12 @@ TEST(RingView, PlacesByGapAndSwapSideOneOnTop) {
         return out;
     };
     // swap 0, gap 1: the player at 40 facing right, the CP at 135 facing left.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     EXPECT_EQ(row(*g, {39, 40, 119, 120, 134, 135, 214, 215}),
               "#000080\n#404040\n#808080\n#000080\n#000080\n#808080\n#404040\n#000080\n");
     // The player changes sides from cell 0: swap 1, gap 0. The CP stands at 50 facing right,
     // the player at 125 facing left, his leftmost five columns under the CP's sprite.
-    auto c = bout(5, 0);
+    auto c = started_bout(5, 0);
     c->run("set Form1.pos[0] 0\nset Form1.pos[1] 1\nset Form1.gap 0\nrng 99 99 0 60\nwait 3000\n"
            "click Form1.Lbl_move_0\n");
     EXPECT_EQ(row(*c, {49, 50, 125, 129, 130, 204, 205}),
@@ -124,7 +118,7 @@ TEST(RingView, PlacesByGapAndSwapSideOneOnTop) {
 }
 
 TEST(RingView, OnlyTheWinnerOnceTheBoutIsDecided) {
-    auto g = bout(0, 5);
+    auto g = started_bout(0, 5);
     g->run("set Form1.hp[0] 1\nrng 99 0 0 99 99 99\nwait 4100\n");
     ASSERT_EQ(g->get("Form1.Tmr_finish.enabled"), "1");
     EXPECT_EQ(g->run("pixel Form1.Img_ring 40 146\npixel Form1.Img_ring 100 146\n"
@@ -139,7 +133,7 @@ TEST(RingView, OnlyTheWinnerOnceTheBoutIsDecided) {
 
 TEST(Portraits, EachSideShowsItsCellThroughTheBuffer) {
     // Test portrait i has the ground rgb(200, 200, 10 i); the buffer's last column stays white.
-    auto g = bout(5, 0);
+    auto g = started_bout(5, 0);
     EXPECT_EQ(g->run("pixel Form1.Img_chr_0 64 100\npixel Form1.Img_chr_1 64 100\n"
                      "pixel Form1.Img_chr_1 128 100\n"),
               "#C8C832\n#C8C800\n#FFFFFF\n");

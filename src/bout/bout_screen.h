@@ -190,8 +190,9 @@ private:
     void Tmr_shake_0Timer();
     void Tmr_shake_1Timer();
 
-    void restore_player_rush_intervals();
-    void restore_cp_rush_intervals();
+    void set_rush_intervals(int s, bool rushing);
+    void start_rush(int s);
+    void count_rush_punch(int s);
     // Whether a held-back CP move still fits the cells as they are now.
     bool cp_move_fits() const;
     int random(int n);

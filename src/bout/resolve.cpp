@@ -3,18 +3,28 @@
 
 namespace bout {
 
-void BoutScreen::restore_player_rush_intervals() {
-    Tmr_target_1_on.set_interval(3000);
-    Tmr_tgt_1_off.set_interval(itv_guard_1);
-    Tmr_clr.set_interval(1500);
-    Tmr_cls.set_interval(1500);
+// A rush quickens the rushing side's cycle, shortens its targets' window by a quarter and wipes
+// messages and pictures sooner; restoring puts all four back.
+void BoutScreen::set_rush_intervals(int s, bool rushing) {
+    const std::int32_t window = s == 0 ? itv_guard_1 : itv_guard_0;
+    (s == 0 ? Tmr_target_1_on : Tmr_target_0_on).set_interval(rushing ? rush_itv[s] : 3000);
+    (s == 0 ? Tmr_tgt_1_off : Tmr_tgt_0_off).set_interval(rushing ? window - window / 4 : window);
+    Tmr_clr.set_interval(rushing ? rush_itv[s] / 2 : 1500);
+    Tmr_cls.set_interval(rushing ? rush_itv[s] / 2 : 1500);
 }
 
-void BoutScreen::restore_cp_rush_intervals() {
-    Tmr_target_0_on.set_interval(3000);
-    Tmr_tgt_0_off.set_interval(itv_guard_0);
-    Tmr_clr.set_interval(1500);
-    Tmr_cls.set_interval(1500);
+void BoutScreen::start_rush(int s) {
+    rush[s] = 1;
+    set_rush_intervals(s, true);
+}
+
+// A rush counts its side's landed punches: the fourth after the star brings the normal pace
+// back, the fifth ends it.
+void BoutScreen::count_rush_punch(int s) {
+    if (rush[s] == 0) return;
+    ++rush[s];
+    if (rush[s] == 6) set_rush_intervals(s, false);
+    if (rush[s] == 7) rush[s] = 0;
 }
 
 void BoutScreen::Lbl_tgt_1Click() {
@@ -40,18 +50,8 @@ void BoutScreen::land_player_punch() {
         if (swap == 1 && pos[1] > 0) --pos[0], --pos[1];
         update_positions();
     }
-    if (caption == "☆") {
-        rush[0] = 1;
-        Tmr_target_1_on.set_interval(rush_itv[0]);
-        Tmr_tgt_1_off.set_interval(itv_guard_1 - itv_guard_1 / 4);
-        Tmr_clr.set_interval(rush_itv[0] / 2);
-        Tmr_cls.set_interval(rush_itv[0] / 2);
-    }
-    if (rush[0] > 0) {
-        ++rush[0];
-        if (rush[0] == 6) restore_player_rush_intervals();
-        if (rush[0] == 7) rush[0] = 0;
-    }
+    if (caption == "☆") start_rush(0);
+    count_rush_punch(0);
     atk = 0;
     hp[1] -= d;
     show_technique_picture();
@@ -75,7 +75,7 @@ void BoutScreen::land_player_punch() {
 void BoutScreen::Tmr_tgt_1_offTimer() {
     if (rush[0] > 0) {
         rush[0] = 0;
-        restore_player_rush_intervals();
+        set_rush_intervals(0, false);
     }
     Tmr_tgt_1_off.set_enabled(false);
     Lbl_tgt_1.hide();
@@ -90,7 +90,7 @@ void BoutScreen::guard_cp_punch() {
     // One guard ends the CP's rush; a pending rush start (cp_star) stays pending.
     if (rush[1] > 0) {
         rush[1] = 0;
-        restore_cp_rush_intervals();
+        set_rush_intervals(1, false);
     }
     restart_cue(Mpr_gad);
     Lbl_tgt_0.hide();
@@ -111,17 +111,9 @@ void BoutScreen::Tmr_tgt_0_offTimer() {
     }
     if (cp_star == 1) {
         cp_star = 0;
-        rush[1] = 1;
-        Tmr_target_0_on.set_interval(rush_itv[1]);
-        Tmr_tgt_0_off.set_interval(itv_guard_0 - itv_guard_0 / 4);
-        Tmr_clr.set_interval(rush_itv[1] / 2);
-        Tmr_cls.set_interval(rush_itv[1] / 2);
+        start_rush(1);
     }
-    if (rush[1] > 0) {
-        ++rush[1];
-        if (rush[1] == 6) restore_cp_rush_intervals();
-        if (rush[1] == 7) rush[1] = 0;
-    }
+    count_rush_punch(1);
     atk = 1;
     hp[0] -= d;
     update_gauges();

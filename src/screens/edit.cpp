@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "screens/help_panel.h"
 #include "screens/select.h"
 #include "screens/story.h"
 #include "view/portrait.h"
@@ -33,14 +34,6 @@ EditScreen::EditScreen(app::Game& game)
       Btn_enter(add<ui::Button>("Btn_enter", &Pnl_chr_0, 104, 304, 75, 25)),
       Btn_return(add<ui::Button>("Btn_return", &Pnl_chr_0, 64, 336, 75, 25)),
       Panel3(add<ui::Panel>("Panel3", nullptr, 480, 312, 153, 161)),
-      Bevel2(add<ui::BevelBox>("Bevel2", &Panel3, 16, 6, 113, 15, ui::BevelBox::Shape::frame)),
-      Label19(add<ui::Label>("Label19", &Panel3, 24, 8, 0, 0)),
-      Label13(add<ui::Label>("Label13", &Panel3, 8, 24, 0, 0)),
-      Label14(add<ui::Label>("Label14", &Panel3, 8, 40, 0, 0)),
-      Label15(add<ui::Label>("Label15", &Panel3, 8, 56, 0, 0)),
-      Label16(add<ui::Label>("Label16", &Panel3, 8, 72, 0, 0)),
-      Label17(add<ui::Label>("Label17", &Panel3, 8, 88, 0, 0)),
-      Label18(add<ui::Label>("Label18", &Panel3, 8, 104, 0, 0)),
       Img_ura_chr(add<ui::Picture>("Img_ura_chr", nullptr, 200, 32, 129, 177)),
       Iml_chr(add_image_list("Iml_chr", 128, 176)),
       spin_edits_{&Spe_nap, &Spe_lap, &Spe_spd, &Spe_agl, &Spe_dfs, &Spe_hp} {
@@ -78,14 +71,7 @@ EditScreen::EditScreen(app::Game& game)
     set_tab_order({&Spe_nap, &Spe_lap, &Spe_spd, &Spe_agl, &Spe_dfs, &Spe_hp, &Btn_enter,
                    &Btn_reset, &Btn_return});
 
-    Label19.set_caption("Brellon");
-    Label19.set_font({12, true});
-    Label13.set_caption("IN:接近戦での攻撃力");
-    Label14.set_caption("OT:離れた距離での攻撃力");
-    Label15.set_caption("FW:移動チャンスの多さ");
-    Label16.set_caption("AG:攻撃チャンスの多さ");
-    Label17.set_caption("DF:防御時の優位性");
-    Label18.set_caption("HP:これが無くなると敗北");
+    build_help_panel(*this, Panel3, false);
 
     close_title_on_close();
     field("own_sts", own_sts, 6);

@@ -3,6 +3,7 @@
 #include "app/game.h"
 #include "app/roster.h"
 #include "bout/bout_screen.h"
+#include "screens/help_panel.h"
 #include "screens/select.h"
 #include "view/portrait.h"
 
@@ -56,16 +57,6 @@ VsScreen::VsScreen(app::Game& game)
       Spb_cp(add<ui::SpeedButton>("Spb_cp", &Panel2, 208, 80, 65, 22, 1)),
       Btn_return(add<ui::Button>("Btn_return", &Panel2, 112, 112, 75, 25)),
       Panel3(add<ui::Panel>("Panel3", nullptr, 472, 312, 161, 161)),
-      Bevel2(add<ui::BevelBox>("Bevel2", &Panel3, 16, 6, 113, 15, ui::BevelBox::Shape::frame)),
-      Label19(add<ui::Label>("Label19", &Panel3, 24, 8, 0, 0)),
-      Label13(add<ui::Label>("Label13", &Panel3, 8, 24, 0, 0)),
-      Label14(add<ui::Label>("Label14", &Panel3, 8, 40, 0, 0)),
-      Label15(add<ui::Label>("Label15", &Panel3, 8, 56, 0, 0)),
-      Label16(add<ui::Label>("Label16", &Panel3, 8, 72, 0, 0)),
-      Label17(add<ui::Label>("Label17", &Panel3, 8, 88, 0, 0)),
-      Label18(add<ui::Label>("Label18", &Panel3, 8, 104, 0, 0)),
-      Label22(add<ui::Label>("Label22", &Panel3, 8, 120, 0, 0)),
-      Label23(add<ui::Label>("Label23", &Panel3, 8, 136, 0, 0)),
       Img_ura_chr(add<ui::Picture>("Img_ura_chr", nullptr, 112, 32, 129, 177)),
       Mm_sts(add<ui::Memo>("Mm_sts", nullptr, 0, 424, 145, 49, app::roster_text())),
       Iml_chr(add_image_list("Iml_chr", 128, 176)) {
@@ -113,16 +104,7 @@ VsScreen::VsScreen(app::Game& game)
     set_tab_order(
         {&Btn_enter, &Button2, &Button3, &Button4, &Button5, &Button6, &Button7, &Btn_return});
 
-    Label19.set_caption("Brellon");
-    Label19.set_font({12, true});
-    Label13.set_caption("IN:接近戦での攻撃力");
-    Label14.set_caption("OT:離れた距離での攻撃力");
-    Label15.set_caption("FW:移動チャンスの多さ");
-    Label16.set_caption("AG:攻撃チャンスの多さ");
-    Label17.set_caption("DF:防御時の優位性");
-    Label18.set_caption("HP:これが無くなると敗北");
-    Label22.set_caption("INFIGHTER:接近戦を好む");
-    Label23.set_caption("OUTBOXER:距離を取って闘う");
+    build_help_panel(*this, Panel3, true);
 
     close_title_on_close();
     field("sel_side", &sel_side);

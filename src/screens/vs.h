@@ -73,16 +73,6 @@ public:
     ui::SpeedButton& Spb_cp;
     ui::Button& Btn_return;
     ui::Panel& Panel3;
-    ui::BevelBox& Bevel2;
-    ui::Label& Label19;
-    ui::Label& Label13;
-    ui::Label& Label14;
-    ui::Label& Label15;
-    ui::Label& Label16;
-    ui::Label& Label17;
-    ui::Label& Label18;
-    ui::Label& Label22;
-    ui::Label& Label23;
     ui::Picture& Img_ura_chr;
     ui::Memo& Mm_sts;
 

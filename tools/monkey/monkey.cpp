@@ -8,6 +8,7 @@
 
 #include "app/game.h"
 #include "bout/bout_screen.h"
+#include "drawings.h"
 #include "platform/platform.h"
 #include "screens/edit.h"
 #include "screens/select.h"
@@ -41,25 +42,6 @@ std::uint64_t mix(std::uint64_t x) {
 // Each game of a run gets a driver seed of its own, so a failing game replays alone.
 std::uint64_t game_seed_of(std::uint64_t seed, std::uint64_t game) {
     return mix(seed ^ mix(game + 1)) % 1000000000000ULL;
-}
-
-// Drawings of the right sizes, each cell in a ground colour of its own with the four key
-// colours in small squares, as the test fixture draws them.
-ui::Image cell(int w, int h, ui::Color ground) {
-    ui::Image img(w, h, ground);
-    const ui::Color keys[] = {0x0000FF, 0x00FF00, 0x0000CE, 0x009400};
-    for (int i = 0; i < 4; ++i) img.fill_rect({4 + 6 * i, 4, 8 + 6 * i, 8}, keys[i], keys[i]);
-    return img;
-}
-
-app::Pictures drawings() {
-    app::Pictures p;
-    p.title = ui::Image(640, 480, 0x101010);
-    p.ending = ui::Image(640, 480, 0x202040);
-    for (int i = 0; i < 8; ++i) p.chr[i] = cell(128, 176, ui::rgb(200, 200, 10 * i));
-    for (int i = 0; i < 4; ++i) p.waza[i] = cell(256, 192, ui::rgb(255, 255, 170 + i));
-    for (int i = 0; i < 4; ++i) p.ring[i] = cell(80, 145, i == 0 ? 0x000000 : 0xFF0000);
-    return p;
 }
 
 std::string path_of(const ui::Form& f, const ui::Control& c) {
@@ -497,7 +479,7 @@ app::Pictures monkey_pictures(bool* real) {
     app::PicturesLoad loaded = app::load_pictures(platform::load_png);
     if (real) *real = loaded.ok;
     if (loaded.ok) return std::move(loaded.pictures);
-    return drawings();
+    return drive::test_drawings();
 }
 
 MonkeyResult run_monkey(const app::Pictures& pictures, const MonkeyOptions& options) {
