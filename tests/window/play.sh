@@ -18,8 +18,8 @@ click 408 411                      # CP
 click 220 372                      # Ebisawa Kino for the CP
 click 316 412                      # ENTER
 entered=$(stat -c %s "$audio" 2>/dev/null || echo 0)
-expect_pixel 200 50 "#D4D0C8" 10   # the picture frame is empty during the lead-in
-expect_pixel 284 280 "#0000FF" 20  # position strip: the player on cell 2
+expect_pixel 284 280 "#0000FF" 50  # position strip: the player on cell 2
+expect_pixel 200 50 "#D4D0C8" 5    # the picture frame is empty during the lead-in
 expect_pixel 356 280 "#FF0000" 5   # the CP on cell 4
 expect_pixel 20 36 "#0000FF" 5     # the blue panel
 expect_pixel 620 36 "#FF0000" 5    # the red panel
@@ -28,8 +28,8 @@ sleep 1
 
 # Before ENTER the game was silent; from the bout start on, the gong is in the output.
 bytes_per_s=176400
-start=$((entered + 18 * bytes_per_s / 10))
-loud=$(tail -c +"$((start + 1))" "$audio" | head -c "$bytes_per_s" | od -An -v -td2 -w2 |
+start=$((entered + 15 * bytes_per_s / 10))
+loud=$(tail -c +"$((start + 1))" "$audio" | head -c "$((2 * bytes_per_s))" | od -An -v -td2 -w2 |
   awk '{ v = $1 < 0 ? -$1 : $1; if (v > 1000) n++ } END { print n + 0 }')
 quiet=$(head -c "$entered" "$audio" | od -An -v -td2 -w2 |
   awk '{ v = $1 < 0 ? -$1 : $1; if (v > 1000) n++ } END { print n + 0 }')
