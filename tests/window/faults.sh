@@ -1,8 +1,8 @@
 #!/bin/sh
 # Every fault of the game's files and devices, one case a line: each picture missing, truncated
 # or not a picture is a named start-up error with exit status 1; each sound missing or not a
-# sound is reported once and the game goes on; no audio device means silence, said once; no
-# display is a clear one-line error. Usage: faults.sh BRELLON XCLOSE
+# sound is reported once and the game goes on; no audio device or no SoundFont means silence,
+# said once; no display is a clear one-line error. Usage: faults.sh BRELLON XCLOSE
 set -u
 bin=$(cd "$(dirname "$1")" && pwd)
 tmp=$(mktemp -d)
@@ -93,6 +93,23 @@ printf '%s\n' "$vs_bouts" >"$tmp/script"
 status=$?
 [ $status -eq 0 ] || bad "no audio device: exit status $status"
 [ "$(grep -c 'no sound' "$tmp/err")" -eq 1 ] || bad "no audio device: not said once: $(cat "$tmp/err")"
+
+# No SoundFont: hidden by an empty folder over the system's sound folder, in a mount namespace
+# of this test's own (root only; elsewhere the case is skipped and said so).
+cases=$((cases + 1))
+printf '%s\n' "$vs_bouts" >"$tmp/script"
+if unshare -m sh -c 'mount -t tmpfs none /usr/share/sounds' 2>/dev/null; then
+  (cd / && unshare -m sh -c 'mount -t tmpfs none /usr/share/sounds &&
+    SDL_AUDIODRIVER=dummy timeout 20 "$0" --audio sdl "$1"' "$tmp/bin/brellon-drive" \
+    "$tmp/script") >"$tmp/out" 2>"$tmp/err"
+  status=$?
+  [ $status -eq 0 ] || bad "no SoundFont: exit status $status"
+  [ "$(tail -n 1 "$tmp/out")" = 'Ｆ　Ｉ　Ｇ　Ｈ　Ｔ　！' ] || bad "no SoundFont: the game did not go on"
+  [ "$(grep -c '^brellon:.*music' "$tmp/err")" -eq 1 ] ||
+    bad "no SoundFont: not said once: $(cat "$tmp/err")"
+else
+  echo "faults: no SoundFont: skipped (no mount namespace here)"
+fi
 
 cases=$((cases + 1))
 (cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy \
