@@ -193,6 +193,7 @@ private:
     void set_rush_intervals(int s, bool rushing);
     void start_rush(int s);
     void count_rush_punch(int s);
+    void decide_or_go_on(int hit_side);
     // Whether a held-back CP move still fits the cells as they are now.
     bool cp_move_fits() const;
     int random(int n);

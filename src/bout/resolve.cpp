@@ -60,16 +60,7 @@ void BoutScreen::land_player_punch() {
     announce(0, hit);
     clear_marks();
     update_gauges();
-    if (hp[1] <= 0) {
-        Tmr_target_0_on.set_enabled(false);
-        Tmr_target_1_on.set_enabled(false);
-        Tmr_finish.set_enabled(true);
-        update_positions();
-    } else {
-        Tmr_target_0_on.set_enabled(true);
-        Tmr_target_1_on.set_enabled(true);
-        last_hit = 1;
-    }
+    decide_or_go_on(1);
 }
 
 void BoutScreen::Tmr_tgt_1_offTimer() {
@@ -123,15 +114,20 @@ void BoutScreen::Tmr_tgt_0_offTimer() {
     closed = 0;
     Tmr_shake_0.set_enabled(true);
     clear_marks();
-    if (hp[0] <= 0) {
-        Tmr_target_0_on.set_enabled(false);
-        Tmr_target_1_on.set_enabled(false);
+    decide_or_go_on(0);
+}
+
+// The punch that leaves the hit boxer at 0 or below decides the bout: both cycles stop and the
+// ring view is drawn with the winner alone. Otherwise both cycles go on, the hitter's first.
+void BoutScreen::decide_or_go_on(int hit_side) {
+    const bool down = hp[hit_side] <= 0;
+    Tmr_target_0_on.set_enabled(!down);
+    Tmr_target_1_on.set_enabled(!down);
+    if (down) {
         Tmr_finish.set_enabled(true);
         update_positions();
     } else {
-        Tmr_target_0_on.set_enabled(true);
-        Tmr_target_1_on.set_enabled(true);
-        last_hit = 2;
+        last_hit = hit_side == 1 ? 1 : 2;
     }
 }
 
