@@ -1,4 +1,5 @@
-// Sound through SDL2_mixer: effects on a channel of their own, MIDI music through FluidSynth.
+// Sound through SDL2_mixer: effects on a channel of their own, MIDI music through one FluidSynth
+// synthesiser mixed into the same output.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -9,9 +10,11 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
+#include "platform/music.h"
 #include "platform/platform.h"
 #include "ui/midi_length.h"
 
@@ -19,7 +22,6 @@ namespace platform {
 
 namespace {
 
-constexpr int music_volume = 106;  // FluidSynth clips at full volume
 constexpr int first_channel_count = 16;
 // A stop this close to the end of the file is its end: the next play starts from the beginning.
 constexpr std::int64_t end_slack_ms = 50;
@@ -78,17 +80,20 @@ private:
     void start_music(const std::string& name, Player& p);
     int next_channel();
     void say_once(const std::string& key, const std::string& line);
+    bool synth_ready();
 
     bool subsystem_ = false;
-    bool mixer_ = false;
     bool device_ = false;
-    bool music_ = false;
+    bool music_ = false;  // a SoundFont is there and the synthesiser has not failed
+    std::string soundfont_;
     int freq_ = 0;
     Uint16 format_ = 0;
     int channels_ = 0;
     int channels_allocated_ = 0;
     int channels_used_ = 0;
-    Mix_Music* music_now_ = nullptr;
+    // Made when the first tune opens, so the title costs nothing; it outlives every player.
+    // Its SoundFont loads meanwhile: the bout plays its music seconds later.
+    std::unique_ptr<MusicSynth> synth_;
     std::string music_owner_;
     std::map<std::string, Player> players_;
     std::set<std::string> said_;
@@ -100,24 +105,17 @@ SdlAudio::SdlAudio() {
         return;
     }
     subsystem_ = true;
-    Mix_Init(MIX_INIT_MID);
-    mixer_ = true;
-    std::string soundfont;
     for (const char* sf : soundfonts) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(sf, ec)) {
-            soundfont = sf;
+            soundfont_ = sf;
             break;
         }
     }
-    // FluidSynth reads the SoundFont list when the device opens.
-    if (!soundfont.empty()) Mix_SetSoundFonts(soundfont.c_str());
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         // Loads after a failed open fail with misleading messages: stay silent instead. The
         // subsystem goes too, or its device watcher keeps waking up for nothing.
         say(std::string("no sound: ") + Mix_GetError());
-        Mix_Quit();
-        mixer_ = false;
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         subsystem_ = false;
         return;
@@ -125,14 +123,9 @@ SdlAudio::SdlAudio() {
     device_ = true;
     Mix_QuerySpec(&freq_, &format_, &channels_);
     channels_allocated_ = Mix_AllocateChannels(first_channel_count);
-    Mix_VolumeMusic(music_volume);
-    bool fluidsynth = false;
-    for (int i = 0; i < Mix_GetNumMusicDecoders(); ++i) {
-        if (std::string(Mix_GetMusicDecoder(i)) == "FLUIDSYNTH") fluidsynth = true;
-    }
-    if (!fluidsynth) {
-        say("no music: SDL2_mixer cannot play MIDI through FluidSynth here");
-    } else if (soundfont.empty()) {
+    if (format_ != AUDIO_S16SYS || channels_ < 1) {
+        say("no music: the mixer's output is not 16-bit samples");
+    } else if (soundfont_.empty()) {
         say("no music: no General MIDI SoundFont (package timgm6mb-soundfont)");
     } else {
         music_ = true;
@@ -142,17 +135,27 @@ SdlAudio::SdlAudio() {
 SdlAudio::~SdlAudio() {
     if (device_) {
         Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        if (music_now_) Mix_FreeMusic(music_now_);
+        synth_.reset();
         for (auto& [name, p] : players_) release(p);
         Mix_CloseAudio();
     }
-    if (mixer_) Mix_Quit();
     if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void SdlAudio::say_once(const std::string& key, const std::string& line) {
     if (said_.insert(key).second) say(line);
+}
+
+// A synthesiser that failed to load is said once and leaves the music silent, the effects
+// playing.
+bool SdlAudio::synth_ready() {
+    if (!synth_) return false;
+    const std::string why = synth_->ready();
+    if (why.empty()) return true;
+    say("no music: " + why);
+    music_ = false;
+    synth_.reset();
+    return false;
 }
 
 int SdlAudio::next_channel() {
@@ -177,10 +180,8 @@ void SdlAudio::halt(const std::string& name, Player& p) {
     if (p.length_ms <= 0 || p.position_ms >= p.length_ms - end_slack_ms) p.position_ms = 0;
     if (!device_) return;
     if (p.music) {
-        if (music_owner_ == name && music_now_) {
-            Mix_HaltMusic();
-            Mix_FreeMusic(music_now_);
-            music_now_ = nullptr;
+        if (music_owner_ == name && synth_) {
+            synth_->stop();
             music_owner_.clear();
         }
     } else if (p.channel >= 0) {
@@ -208,6 +209,10 @@ ui::OpenResult SdlAudio::open(const std::string& player, const std::string& path
         if (!len.ok) return {false, len.error, 0};
         p.midi = std::move(bytes);
         p.length_ms = len.ms;
+        if (device_ && music_ && !synth_) {
+            synth_ = std::make_unique<MusicSynth>(freq_, channels_);
+            synth_->load(soundfont_);
+        }
         return {true, "", p.length_ms};
     }
     if (!device_) {
@@ -245,32 +250,20 @@ void SdlAudio::start_effect(Player& p) {
     }
 }
 
+// A piece resumed after a stop starts again from its beginning, as it always has: the game
+// only ever rewinds its music.
 void SdlAudio::start_music(const std::string& name, Player& p) {
-    if (!music_ || p.midi.empty()) return;
+    if (p.midi.empty() || !synth_ready()) return;
     if (!music_owner_.empty() && music_owner_ != name) {
-        // SDL2_mixer has one music stream: the other player's music ends here.
+        // One synthesiser: the other player's music ends here.
         halt(music_owner_, players_[music_owner_]);
     }
-    if (music_now_) {
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_now_);
-        music_now_ = nullptr;
-    }
-    // Loaded afresh for every play: a halted Mix_Music does not restart from its beginning.
-    SDL_RWops* rw = SDL_RWFromConstMem(p.midi.data(), static_cast<int>(p.midi.size()));
-    music_now_ = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
-    if (!music_now_) {
-        say_once("play:" + p.path, "cannot play " + p.path + ": " + Mix_GetError());
+    const std::string why = synth_->start(p.midi);
+    if (!why.empty()) {
+        say_once("play:" + p.path, "cannot play " + p.path + ": " + why);
         return;
     }
     music_owner_ = name;
-    if (Mix_PlayMusic(music_now_, 1) != 0) {
-        say_once("play:" + p.path, "cannot play " + p.path + ": " + Mix_GetError());
-        return;
-    }
-    // SDL2_mixer 2.6.2 cannot seek in MIDI: a piece resumed after a stop starts again from its
-    // beginning (the call fails and changes nothing).
-    if (p.position_ms > 0) Mix_SetMusicPosition(static_cast<double>(p.position_ms) / 1000.0);
 }
 
 void SdlAudio::play(const std::string& player) {
