@@ -11,6 +11,7 @@ start_xvfb
 audio=$tmp/audio.raw
 SDL_AUDIODRIVER=disk start_game SDL_DISKAUDIOFILE="$audio"
 [ "$(xdotool getwindowname "$wid")" = Brellon ] || fail "the caption is not Brellon"
+wait_for_title
 
 click 317 348                      # VS
 click 412 340                      # Nurume Sayo for the player
@@ -38,6 +39,7 @@ quiet=$(head -c "$entered" "$audio" | od -An -v -td2 -w2 |
 close_game
 
 start_game
+wait_for_title
 click 317 324                      # STORY
 click 357 356                      # ENTER on the edit screen
 expect_pixel 220 12 "#D4D0C8" 20   # the STORY MODE bar of the pre-match screen
